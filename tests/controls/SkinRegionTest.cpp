@@ -87,6 +87,27 @@ TEST(SkinRegion, FastBuilderGivesTheReferenceRegion) {
     }
 }
 
+TEST(SkinRegion, SplashBitmapGivesTheReferenceRegion) {
+    CGdiObject<HBITMAP> splash(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(201)));
+    ASSERT_TRUE(splash);
+    BITMAP size{};
+    ::GetObjectA(splash.Get(), sizeof size, &size);
+    const SkinGeometry geometries[] = {
+        {size.bmWidth, size.bmHeight, {0, 0, size.bmWidth, size.bmHeight}},
+        {size.bmWidth - 100, size.bmHeight - 50, {0, 0, size.bmWidth - 100, size.bmHeight - 50}},
+    };
+    for (const SkinGeometry& g : geometries) {
+        SCOPED_TRACE(g.windowWidth);
+        CRegion fast = BuildSkinRegion(splash.Get(), kMagenta, g);
+        CRegion reference = BuildSkinRegionByPixels(splash.Get(), kMagenta, g);
+        const std::vector<char> fastData = RegionData(fast.Get());
+        EXPECT_EQ(fastData, RegionData(reference.Get()));
+        // The splash is shaped: its region is neither empty nor its full rectangle.
+        RECT box{};
+        EXPECT_EQ(::GetRgnBox(fast.Get(), &box), COMPLEXREGION);
+    }
+}
+
 TEST(SkinRegion, FrameIsTheWindowWithoutItsClientArea) {
     const SkinGeometry framed{128, 107, {4, 23, 120, 80}};
     CRegion frame = CreateFrameRegion(framed);
