@@ -23,8 +23,13 @@ if [ "${1:-}" != "--inside" ]; then
   trap 'rm -rf "$run"' EXIT
   userns=()
   [ "$(id -u)" -eq 0 ] || userns=(-r)
+  # A PID namespace too: when the runner ends, however it ends, everything it started goes.
+  unshare "${userns[@]}" -m -n -u -p -f --kill-child --mount-proc --propagation private \
+    "$0" --inside "$run" "$@" &
+  child=$!
+  trap 'kill -TERM $child 2>/dev/null; wait $child; exit 143' TERM INT HUP
   set +e
-  unshare "${userns[@]}" -m -n -u --propagation private "$0" --inside "$run" "$@"
+  wait $child
   rc=$?
   exit $rc
 fi
@@ -72,6 +77,9 @@ fi
 cp -a "$template" "$run/prefix"
 export WINEPREFIX=$run/prefix
 wineserver -p >/dev/null 2>&1
+# Wine's background services start with the first program; started here with no terminal, they
+# hold no pipe of the command's (ctest would otherwise wait for them until its timeout).
+wineboot </dev/null >/dev/null 2>&1
 
 for svc in "$root"/tools/services/*.sh; do
   [ -e "$svc" ] && ZELVO_SERVICE_ACTION=start . "$svc"
