@@ -8,6 +8,9 @@
 
 class CUpdateDescription {
 public:
+    // `leadBytes`: the double-byte lead bytes of the code page the documents are written in.
+    explicit CUpdateDescription(const CXmlLeadBytes& leadBytes = CXmlLeadBytes()) : m_xml(leadBytes) {}
+
     // The description as received; kept for the whole run.
     void SetDescription(std::string text) { m_description = std::move(text); }
 

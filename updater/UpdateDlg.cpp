@@ -6,6 +6,7 @@
 #include "platform/Thread.h"
 #include "resources/updater/resource.h"
 #include "updater/EngineControl_win.h"
+#include "xml/AnsiLeadBytes.h"
 #include "updater/PatchDownload.h"
 #include "updater/PatchFile_win.h"
 #include "updater/ResumeDecision.h"
@@ -47,7 +48,9 @@ BEGIN_MESSAGE_MAP(CUpdateDlg, CDialog)
 END_MESSAGE_MAP()
 
 CUpdateDlg::CUpdateDlg()
-    : CDialog(IDD_UPDATE), m_icon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAIN))) {}
+    : CDialog(IDD_UPDATE),
+      m_icon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAIN))),
+      m_description(MakeAnsiLeadByteTable()) {}
 
 BOOL CUpdateDlg::OnInitDialog() {
     ::SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
@@ -61,7 +64,8 @@ BOOL CUpdateDlg::OnInitDialog() {
     PrepareDownload();
     HWND owner = m_hWnd;
     m_guardThread = BeginThread([owner] { GuardEngine(owner); });
-    ::SetFocus(GetDlgItem(IDC_CANCEL_UPDATE));
+    // Focus through the dialog manager, which also makes Cancel the button that Enter presses.
+    ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(IDC_CANCEL_UPDATE)), TRUE);
     return FALSE;
 }
 
