@@ -4,18 +4,26 @@
 #include "shell/EngineRequests.h"
 #include "shell/OwnAddress.h"
 
-bool CControlSender::Create() { return m_socket.Create(0, SOCK_DGRAM, CAsyncSocket::kAllEvents); }
+bool CControlSender::Create() {
+    Hold hold(m_lock);
+    return m_socket.Create(0, SOCK_DGRAM, CAsyncSocket::kAllEvents);
+}
 
-bool CControlSender::SetDestination() {
-    return m_socket.Connect(GetOwnAddress().c_str(), control::kEnginePort);
+bool CControlSender::SetDestination() { return SetDestination(GetOwnAddress(), control::kEnginePort); }
+
+bool CControlSender::SetDestination(const std::string& address, unsigned port) {
+    Hold hold(m_lock);
+    return m_socket.Connect(address.c_str(), port);
 }
 
 bool CControlSender::SendDatagram(const std::string& text, std::size_t length) {
+    Hold hold(m_lock);
     const std::string datagram = control::MakeDatagram(text, length);
     return m_socket.Send(datagram.data(), static_cast<int>(datagram.size())) == static_cast<int>(datagram.size());
 }
 
 bool CControlSender::SendControlMessage(const std::string& text, std::size_t length) {
+    Hold hold(m_lock);
     return SetDestination() && SendDatagram(text, length);
 }
 
