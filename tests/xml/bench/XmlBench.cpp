@@ -1,0 +1,129 @@
+// Benchmark of the XML reader against the peer parsers on the same generated documents.
+//
+//   xml_bench                   prints every figure as `name: value unit`
+//   xml_bench once PARSER DOC   loads DOC once to warm up, then once inside bench_measured_load
+//                               (for instruction counts under callgrind)
+#include <malloc.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include "BenchDocuments.h"
+#include "BenchParsers.h"
+#include "xml/XmlDocument.h"
+
+namespace {
+
+// Freed memory stays with the process and nothing is mapped afresh, so the figures show parsing,
+// not the page faults of new memory.
+void FixMalloc() {
+    mallopt(M_MMAP_MAX, 0);
+    mallopt(M_TRIM_THRESHOLD, 0x7FFFFFFF);
+    mallopt(M_TOP_PAD, 64 << 20);
+}
+
+using Clock = std::chrono::steady_clock;
+
+template <typename Work>
+double SecondsPerRun(Work work, double batchSeconds = 0.05, int batches = 5) {
+    const auto start = Clock::now();
+    work();
+    const double once = std::chrono::duration<double>(Clock::now() - start).count();
+    const long runs = std::max<long>(1, static_cast<long>(batchSeconds / std::max(once, 1e-9)));
+    double best = once;
+    for (int b = 0; b < batches; ++b) {
+        const auto t0 = Clock::now();
+        for (long i = 0; i < runs; ++i) work();
+        best = std::min(best, std::chrono::duration<double>(Clock::now() - t0).count() / runs);
+    }
+    return best;
+}
+
+size_t HeapInUse() { return mallinfo2().uordblks + mallinfo2().hblkhd; }
+
+const SBenchDocument* Find(const std::vector<SBenchDocument>& documents, const std::string& key) {
+    for (const SBenchDocument& d : documents)
+        if (d.key == key) return &d;
+    return nullptr;
+}
+
+void Print(const std::string& name, double value, const char* unit, int decimals = 1) {
+    std::printf("%s: %.*f %s\n", name.c_str(), decimals, value, unit);
+    std::fflush(stdout);
+}
+
+void Throughput(const std::vector<SBenchDocument>& documents) {
+    for (const SBenchDocument& d : documents) {
+        std::map<std::string, double> mbps;
+        for (auto& parser : MakeBenchParsers()) {
+            if (!parser->Load(d.text)) {
+                std::fprintf(stderr, "%s refuses the %s document\n", parser->Name(), d.key.c_str());
+                continue;
+            }
+            const double seconds = SecondsPerRun([&] { parser->Load(d.text); });
+            mbps[parser->Name()] = d.text.size() / seconds / 1e6;
+            Print("xml.load_" + d.key + ".mbps." + parser->Name(), mbps[parser->Name()], "MB/s");
+        }
+        double fastest = 0;
+        std::string fastestName;
+        for (const auto& [name, value] : mbps)
+            if (name != "zelvo" && value > fastest) fastest = value, fastestName = name;
+        Print("xml.load_" + d.key + ".ratio_to_fastest", mbps["zelvo"] / fastest, ("(vs " + fastestName + ")").c_str(), 2);
+    }
+}
+
+void UpdateUse(const SBenchDocument& update) {
+    CXmlDocument doc;
+    std::string version;
+    const double seconds = SecondsPerRun([&] {
+        doc.Load(update.text);
+        doc.FindChildElement("patchVersion");
+        version = doc.GetChildData();
+    });
+    if (version != "2.4.17") std::fprintf(stderr, "update description read wrong: '%s'\n", version.c_str());
+    Print("xml.update_use.ns", seconds * 1e9, "ns", 0);
+    Print("xml.update_use.mbps", update.text.size() / seconds / 1e6, "MB/s");
+}
+
+void Memory(const SBenchDocument& d, bool peers) {
+    for (auto& name : {"zelvo", "pugixml", "pugixml_minimal_inplace", "rapidxml_fastest", "rapidxml_non_destructive",
+                       "tinyxml2", "libxml2"}) {
+        if (!peers && std::string(name) != "zelvo") continue;
+        const size_t before = HeapInUse();
+        auto parser = MakeBenchParser(name);
+        if (!parser->Load(d.text)) continue;
+        const size_t held = HeapInUse() - before - (parser->CopiesText() ? d.text.size() + 1 : 0);
+        const std::string suffix = std::string(name) == "zelvo" ? "" : std::string(".") + name;
+        Print("xml.bytes_per_element" + (d.key == "1mb" ? std::string() : "_" + d.key) + suffix,
+              double(held) / d.elements, "bytes");
+    }
+}
+
+}  // namespace
+
+extern "C" __attribute__((noinline)) void bench_measured_load(IBenchParser* parser, const std::string* text) {
+    parser->Load(*text);
+}
+
+int main(int argc, char** argv) {
+    FixMalloc();
+    const std::vector<SBenchDocument> documents = MakeBenchDocuments();
+    if (argc == 4 && std::string(argv[1]) == "once") {
+        auto parser = MakeBenchParser(argv[2]);
+        const SBenchDocument* d = Find(documents, argv[3]);
+        if (!parser || !d) return 2;
+        parser->Load(d->text);
+        bench_measured_load(parser.get(), &d->text);
+        std::printf("%zu\n", d->text.size());
+        return 0;
+    }
+    for (const SBenchDocument& d : documents) Print("xml.document_" + d.key + ".bytes", double(d.text.size()), "bytes", 0);
+    Throughput(documents);
+    UpdateUse(*Find(documents, "update"));
+    Memory(*Find(documents, "1mb"), true);
+    Memory(*Find(documents, "32mb"), false);
+    return 0;
+}
