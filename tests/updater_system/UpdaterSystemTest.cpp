@@ -253,7 +253,10 @@ TEST_F(UpdaterSystem, EngineStartedDuringTheDownloadIsStoppedOnceTheShellRuns) {
     CChildProcess updater;
     ASSERT_TRUE(StartUpdater(updater));
     AnswerQuestion(updater, IDYES);
-    ASSERT_TRUE(WaitUntil([&] { return FindUpdateWindow(updater.Pid()) != nullptr; }, 30000));
+    ASSERT_TRUE(WaitUntil([&] {
+        HWND window = FindUpdateWindow(updater.Pid());
+        return window && ::IsWindowVisible(window) && ProgressPosition(window) > 0;
+    }, 30000));
 
     CChildProcess engine;
     ASSERT_TRUE(StartEngine(engine));

@@ -91,6 +91,8 @@ std::optional<CMessageBoxInfo> WaitForMessageBox(DWORD pid, int timeoutMs) {
 void AnswerMessageBox(const CMessageBoxInfo& box, int buttonId) {
     ::PostMessageA(box.hwnd, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
                    reinterpret_cast<LPARAM>(::GetDlgItem(box.hwnd, buttonId)));
+    // Gone before the caller looks for the next box.
+    WaitUntil([&] { return !::IsWindow(box.hwnd); }, 5000);
 }
 
 HWND FindUpdateWindow(DWORD pid) {
@@ -101,14 +103,16 @@ HWND FindUpdateWindow(DWORD pid) {
 
 int ProgressPosition(HWND updateWindow) {
     DWORD_PTR pos = 0;
-    ::SendMessageTimeoutA(::GetDlgItem(updateWindow, kProgressId), PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 2000, &pos);
+    if (!::SendMessageTimeoutA(::GetDlgItem(updateWindow, kProgressId), PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 2000, &pos))
+        return -1;
     return static_cast<int>(pos);
 }
 
 int ProgressUpper(HWND updateWindow) {
     DWORD_PTR upper = 0;
-    ::SendMessageTimeoutA(::GetDlgItem(updateWindow, kProgressId), PBM_GETRANGE, FALSE, 0, SMTO_ABORTIFHUNG, 2000,
-                          &upper);
+    if (!::SendMessageTimeoutA(::GetDlgItem(updateWindow, kProgressId), PBM_GETRANGE, FALSE, 0, SMTO_ABORTIFHUNG,
+                               2000, &upper))
+        return -1;
     return static_cast<int>(upper);
 }
 
@@ -184,7 +188,8 @@ DWORD WINAPI CUpdateWindowWatcher::Run(LPVOID param) {
             if (seen.firstProgress < 0 && pos > 0) seen.firstProgress = pos;
         }
         if (pos > seen.maxProgress) seen.maxProgress = pos;
-        seen.upper = upper;
+        // A window that is going away answers nothing; keep what it said while it lived.
+        if (upper > 0) seen.upper = upper;
         ::LeaveCriticalSection(&self->m_lock);
     }
     return 0;

@@ -17,12 +17,13 @@ struct CMessageBoxInfo {
 // Message boxes shown by the process, in no particular order.
 std::vector<CMessageBoxInfo> MessageBoxesOf(DWORD pid);
 std::optional<CMessageBoxInfo> WaitForMessageBox(DWORD pid, int timeoutMs);
-// Presses a button of a message box (IDYES, IDNO, IDOK).
+// Presses a button of a message box (IDYES, IDNO, IDOK) and waits for the box to close.
 void AnswerMessageBox(const CMessageBoxInfo& box, int buttonId);
 
 // The update window (the dialog holding the progress bar 1003) of the process.
 HWND FindUpdateWindow(DWORD pid);
 std::string WindowText(HWND hwnd);
+// -1 when the window does not answer.
 int ProgressPosition(HWND updateWindow);
 int ProgressUpper(HWND updateWindow);
 
