@@ -14,13 +14,23 @@ struct Delivered {
     DWORD tid;
     std::string text;  // kind 10: the text at data, read inside the callback
 };
-std::mutex g_lock;
-std::vector<Delivered> g_delivered;
+
+// What the callback saw; the callback finds it through its context argument.
+struct CRecorder {
+    std::mutex lock;
+    std::vector<Delivered> delivered;
+
+    std::vector<Delivered> Snapshot() {
+        std::lock_guard<std::mutex> hold(lock);
+        return delivered;
+    }
+};
 
 int __cdecl RecordingCallback(uint32_t kind, uint32_t data, uint32_t context) {
-    std::lock_guard<std::mutex> lock(g_lock);
+    auto* recorder = reinterpret_cast<CRecorder*>(static_cast<uintptr_t>(context));
     std::string text = kind == 10 && data ? reinterpret_cast<const char*>(data) : "";
-    g_delivered.push_back({kind, data, context, ::GetCurrentThreadId(), text});
+    std::lock_guard<std::mutex> hold(recorder->lock);
+    recorder->delivered.push_back({kind, data, context, ::GetCurrentThreadId(), text});
     return 1;
 }
 
@@ -34,8 +44,6 @@ protected:
         m_call = reinterpret_cast<DeviceIoControl>(
             reinterpret_cast<void*>(::GetProcAddress(m_library, "YL_DeviceIoControl")));
         ASSERT_NE(m_call, nullptr) << "the export name carries no decoration";
-        std::lock_guard<std::mutex> lock(g_lock);
-        g_delivered.clear();
     }
     void TearDown() override {
         if (m_call) m_call(0xFFFF, 0, 0, 0, 0, Address(&m_slot));
@@ -44,13 +52,17 @@ protected:
         ::SetEnvironmentVariableA("ZELVO_HANDSET_OPEN_FAILS", nullptr);
     }
     static uint32_t Address(const void* p) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(p)); }
-    int Open() { return m_call(0, Address(reinterpret_cast<void*>(&RecordingCallback)), 0xC0FFEE, 0, 0, Address(&m_slot)); }
+    int Open() {
+        return m_call(0, Address(reinterpret_cast<void*>(&RecordingCallback)), Address(&m_recorder), 0, 0,
+                      Address(&m_slot));
+    }
     static HWND Window() { return ::FindWindowA("ZelvoHandsetStandin", nullptr); }
 
     std::string m_logDir;
     HMODULE m_library = nullptr;
     DeviceIoControl m_call = nullptr;
     uint32_t m_slot = 0;
+    CRecorder m_recorder;
 };
 
 }  // namespace
@@ -74,15 +86,11 @@ TEST_F(HandsetStandin, OpenInjectCloseRoundTrip) {
     };
     for (const auto& i : injections) ASSERT_TRUE(HandsetInject(i.kind, i.data, i.text)) << i.kind;
 
-    std::vector<Delivered> got;
-    {
-        std::lock_guard<std::mutex> lock(g_lock);
-        got = g_delivered;
-    }
+    std::vector<Delivered> got = m_recorder.Snapshot();
     ASSERT_EQ(got.size(), 5u);
     for (size_t n = 0; n < got.size(); ++n) {
         EXPECT_EQ(got[n].kind, injections[n].kind);
-        EXPECT_EQ(got[n].context, 0xC0FFEEu);
+        EXPECT_EQ(got[n].context, Address(&m_recorder));
         EXPECT_EQ(got[n].tid, libraryThread) << "callbacks come on the library's own thread";
         if (got[n].kind != 10) {
             EXPECT_EQ(got[n].data, injections[n].data);
@@ -108,10 +116,10 @@ TEST_F(HandsetStandin, OpenInjectCloseRoundTrip) {
 TEST_F(HandsetStandin, NumberTextsOutliveLaterEvents) {
     ASSERT_EQ(Open(), 1);
     for (int n = 0; n < 64; ++n) ASSERT_TRUE(HandsetInject(10, 0, "number" + std::to_string(n)));
-    std::lock_guard<std::mutex> lock(g_lock);
-    ASSERT_EQ(g_delivered.size(), 64u);
+    std::vector<Delivered> got = m_recorder.Snapshot();
+    ASSERT_EQ(got.size(), 64u);
     for (int n = 0; n < 64; ++n)
-        EXPECT_EQ(reinterpret_cast<const char*>(g_delivered[n].data), "number" + std::to_string(n));
+        EXPECT_EQ(reinterpret_cast<const char*>(got[n].data), "number" + std::to_string(n));
 }
 
 TEST_F(HandsetStandin, EveryCallIsRecordedWithItsArguments) {
@@ -133,7 +141,7 @@ TEST_F(HandsetStandin, EveryCallIsRecordedWithItsArguments) {
         EXPECT_EQ(calls[n].tid, ::GetCurrentThreadId());
     }
     EXPECT_EQ(calls[0].args[1], Address(reinterpret_cast<void*>(&RecordingCallback)));
-    EXPECT_EQ(calls[0].args[2], 0xC0FFEEu);
+    EXPECT_EQ(calls[0].args[2], Address(&m_recorder));
     EXPECT_EQ(calls[0].args[5], Address(&m_slot));
     EXPECT_EQ(calls[2].text, "Alice 555");
     EXPECT_EQ(calls[2].args[2], 4u);
