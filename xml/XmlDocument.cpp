@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <cstring>
 
+#include "xml/XmlByteSearch.h"
 #include "xml/XmlReferences.h"
 #include "xml/XmlTreeBuilder.h"
 
 namespace {
 constexpr size_t kMaxTextLength = 0x7FFFFFFF;  // offsets are written as int in problem texts
 const SXmlElement kNoRecord{};
+// The text of an empty document, padded like the buffer.
+const char kEmptyText[1 + kXmlTextPadding] = {};
 }  // namespace
 
 CXmlDocument::CXmlDocument() : CXmlDocument(CXmlLeadBytes()) {}
@@ -42,15 +45,17 @@ bool CXmlDocument::Load(const std::string& text) {
 }
 
 bool CXmlDocument::StoreText(const char* text, size_t length) {
-    if (length + 1 > m_bufferSize) {
-        void* grown = m_allocator.Reallocate(m_buffer, length + 1);
+    // The zero and the padding the scan's wide reads need.
+    const size_t size = length + 1 + kXmlTextPadding;
+    if (size > m_bufferSize) {
+        void* grown = m_allocator.Reallocate(m_buffer, size);
         if (!grown) return false;
         m_buffer = static_cast<char*>(grown);
-        m_bufferSize = length + 1;
+        m_bufferSize = size;
     }
     // The text may be the document's own (a reload of GetText()); it then fits already.
     if (length) std::memmove(m_buffer, text, length);
-    m_buffer[length] = 0;
+    std::memset(m_buffer + length, 0, 1 + kXmlTextPadding);
     m_text = m_buffer;
     m_length = static_cast<uint32_t>(length);
     return true;
@@ -63,7 +68,7 @@ bool CXmlDocument::LoadText(const char* text, size_t length) {
     const bool tooLarge = length > kMaxTextLength;
     const bool stored = !tooLarge && StoreText(text, length);
     if (!stored) {
-        m_text = "";
+        m_text = kEmptyText;
         m_length = 0;
     }
     const bool reserved = m_table.Reserve(uint64_t(m_length) / 64 + 8);

@@ -92,7 +92,7 @@ private:
     CXmlOpenElements m_open;
     char* m_buffer = nullptr;  // holds the text once one has been loaded
     size_t m_bufferSize = 0;
-    const char* m_text = "";
+    const char* m_text = nullptr;  // set by every load
     uint32_t m_length = 0;
     std::string m_problem;
     uint32_t m_elementCount = 1;

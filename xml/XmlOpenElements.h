@@ -1,6 +1,6 @@
 #pragma once
 // The stack of open elements during a load: each entry is an element whose end tag has not been
-// read yet, with the length of its tag name for matching end tags.
+// read yet, with the length of its tag name for matching end tags and its last child so far.
 #include <cstdint>
 
 #include "xml/XmlAllocator.h"
@@ -8,6 +8,7 @@
 struct SXmlOpenElement {
     uint32_t element;
     uint32_t nameLength;  // the name starts just after the element's '<'
+    uint32_t lastChild;   // 0 while it has none
 };
 
 class CXmlOpenElements {
@@ -30,11 +31,13 @@ public:
         return true;
     }
     // Only after MakeRoom succeeded.
-    void Push(uint32_t element, uint32_t nameLength) { m_items[m_count++] = {element, nameLength}; }
+    void Push(uint32_t element, uint32_t nameLength) { m_items[m_count++] = {element, nameLength, 0}; }
     void PopTo(uint32_t count) { m_count = count; }
     void Clear() { m_count = 0; }
 
     uint32_t Count() const { return m_count; }
+    bool HasRoom() const { return m_count < m_capacity; }
+    SXmlOpenElement& operator[](uint32_t i) { return m_items[i]; }
     const SXmlOpenElement& operator[](uint32_t i) const { return m_items[i]; }
     uint32_t Capacity() const { return m_capacity; }
 

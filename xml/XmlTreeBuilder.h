@@ -10,7 +10,8 @@
 
 class CXmlTreeBuilder {
 public:
-    // The document record (index 0) must exist and be cleared; `problem` is empty.
+    // The document record (index 0) must exist and be cleared; `problem` is empty; the text is
+    // padded as xmlsearch requires.
     CXmlTreeBuilder(const char* text, const CXmlCharClasses& classes, CXmlElementTable& table,
                     CXmlOpenElements& open, std::string& problem);
 
@@ -22,7 +23,11 @@ public:
     bool OutOfMemory() const { return m_outOfMemory; }
 
 private:
+    // The common tags, read and recorded in place; null when the node scanner must decide.
+    const unsigned char* TryStartTag(const unsigned char* s);
+    const unsigned char* TryEndTag(const unsigned char* s);
     bool OnStartTag(const SXmlNode& node);
+    void Append(uint32_t start, uint32_t length, uint32_t nameLength, bool empty);
     void OnEndTag(const SXmlNode& node);
     // A problem inside the current parent; `description` is taken only as the first problem.
     void OnProblem(const std::string& description);
@@ -30,23 +35,29 @@ private:
 
     bool Matches(const SXmlOpenElement& open, const char* name, uint32_t length) const;
     // Closes the open element at stack position `index` with `endTag`.
-    void Close(uint32_t index, const SXmlNode& endTag);
+    void Close(uint32_t index, uint32_t endStart, uint32_t endLength);
     // Unends the open elements from stack position `from` to the top; `endTag` is the
     // mismatched end tag that caused it, or null at the end of the text.
     void Unend(uint32_t from, const SXmlNode* endTag);
 
+    uint32_t Offset(const unsigned char* p) const { return static_cast<uint32_t>(reinterpret_cast<const char*>(p) - m_text); }
     void MarkNotWellFormed() { m_table[0].flags |= kXmlNotWellFormed; }
+    // The last child of the current parent so far. The first child's previous-sibling field is
+    // set from it when the parent is closed (or the scan ends), not at every append.
+    uint32_t& LastChildOfParent() { return m_open.Count() ? m_open[m_open.Count() - 1].lastChild : m_lastTopLevel; }
     std::string Text(uint32_t offset, uint32_t length) const { return std::string(m_text + offset, length); }
     std::string OpenName(const SXmlOpenElement& open) const {
         return Text(m_table[open.element].start + 1, open.nameLength);
     }
 
     const char* m_text;
+    const CXmlCharClasses& m_class;
     CXmlNodeScanner m_scanner;
     CXmlElementTable& m_table;
     CXmlOpenElements& m_open;
     std::string& m_problem;
     uint32_t m_parent = 0;
     uint32_t m_next = 1;
+    uint32_t m_lastTopLevel = 0;
     bool m_outOfMemory = false;
 };
