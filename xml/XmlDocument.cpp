@@ -85,7 +85,7 @@ bool CXmlDocument::LoadText(const char* text, size_t length) {
         return false;
     }
 
-    CXmlTreeBuilder builder(m_text, m_classes, m_table, m_open, m_problem);
+    CXmlTreeBuilder builder(m_text, m_length, m_classes, m_table, m_open, m_problem);
     builder.Build();
     m_elementCount = builder.NextFree();
     SXmlElement& document = m_table[0];

@@ -24,6 +24,7 @@ public:
     bool Grow(uint32_t used);
 
     uint64_t Capacity() const { return m_capacity; }
+    SXmlElement* const* Segments() const { return m_segments; }
     // Bytes held: the records and the table of segment pointers.
     size_t AllocatedBytes() const;
 

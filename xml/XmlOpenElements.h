@@ -36,7 +36,7 @@ public:
     void Clear() { m_count = 0; }
 
     uint32_t Count() const { return m_count; }
-    bool HasRoom() const { return m_count < m_capacity; }
+    SXmlOpenElement* Items() const { return m_items; }
     SXmlOpenElement& operator[](uint32_t i) { return m_items[i]; }
     const SXmlOpenElement& operator[](uint32_t i) const { return m_items[i]; }
     uint32_t Capacity() const { return m_capacity; }

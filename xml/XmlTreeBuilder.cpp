@@ -1,5 +1,6 @@
 #include "xml/XmlTreeBuilder.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "xml/XmlByteSearch.h"
@@ -10,48 +11,78 @@
 #define XML_HOT inline
 #endif
 
-CXmlTreeBuilder::CXmlTreeBuilder(const char* text, const CXmlCharClasses& classes, CXmlElementTable& table,
+CXmlTreeBuilder::CXmlTreeBuilder(const char* text, uint32_t length, const CXmlCharClasses& classes, CXmlElementTable& table,
                                  CXmlOpenElements& open, std::string& problem)
-    : m_text(text), m_class(classes), m_scanner(text, classes), m_table(table), m_open(open), m_problem(problem) {
+    : m_text(text), m_length(length), m_class(classes), m_scanner(text, classes), m_table(table), m_open(open), m_problem(problem) {
     m_open.Clear();
 }
 
-XML_HOT void CXmlTreeBuilder::Append(uint32_t start, uint32_t length, uint32_t nameLength, bool empty) {
-    const uint32_t e = m_next++;
-    uint32_t& last = LastChildOfParent();
-    SXmlElement& element = m_table[e];
-    element.start = start;
-    element.length = length;
-    element.tagLengths = length;
-    element.flags = m_open.Count() | (last ? 0 : kXmlFirstChild);
-    element.parent = m_parent;
-    element.firstChild = 0;
-    element.nextSibling = 0;
-    element.prevSibling = last ? last : e;
-    if (last)
-        m_table[last].nextSibling = e;
-    else
-        m_table[m_parent].firstChild = e;
-    last = e;
-    if (!empty) {
-        m_open.Push(e, nameLength);
-        m_parent = e;
+// The state the common path changes, held in locals while the scan runs: stores into records
+// could otherwise alias the builder's own counters and force them through memory.
+struct CXmlTreeBuilder::SHot {
+    SXmlElement* const* segments;
+    uint64_t capacity;
+    SXmlOpenElement* open;
+    uint32_t openCount;
+    uint32_t openLimit;  // entries usable without growth, at most the deepest nesting
+    uint32_t next;
+    uint32_t parent;
+    uint32_t lastTopLevel;
+
+    SXmlElement& Record(uint32_t index) const { return segments[index >> 16][index & 0xFFFF]; }
+
+    XML_HOT void Append(uint32_t start, uint32_t length, uint32_t nameLength, bool empty) {
+        const uint32_t e = next++;
+        const uint32_t last = openCount ? open[openCount - 1].lastChild : lastTopLevel;
+        SXmlElement& element = Record(e);
+        element.start = start;
+        element.length = length;
+        element.tagLengths = length;
+        element.flags = openCount | (last ? 0 : kXmlFirstChild);
+        element.parent = parent;
+        element.firstChild = 0;
+        element.nextSibling = 0;
+        element.prevSibling = last ? last : e;
+        if (last)
+            Record(last).nextSibling = e;
+        else
+            Record(parent).firstChild = e;
+        if (openCount)
+            open[openCount - 1].lastChild = e;
+        else
+            lastTopLevel = e;
+        if (!empty) {
+            open[openCount++] = {e, nameLength, 0};
+            parent = e;
+        }
     }
+
+    XML_HOT void Close(uint32_t index, uint32_t endStart, uint32_t endLength) {
+        const SXmlOpenElement& closed = open[index];
+        SXmlElement& element = Record(closed.element);
+        element.length = endStart + endLength - element.start;
+        element.tagLengths = element.StartTagLength() | (endLength << 22);
+        if (element.firstChild) Record(element.firstChild).prevSibling = closed.lastChild;
+        parent = element.parent;
+        openCount = index;
+    }
+};
+
+XML_HOT CXmlTreeBuilder::SHot CXmlTreeBuilder::LoadHot() const {
+    return {m_table.Segments(), m_table.Capacity(), m_open.Items(), m_open.Count(),
+            std::min<uint32_t>(m_open.Capacity(), SXmlElement::kXmlMaxDepth + 1), m_next, m_parent, m_lastTopLevel};
 }
 
-XML_HOT void CXmlTreeBuilder::Close(uint32_t index, uint32_t endStart, uint32_t endLength) {
-    const SXmlOpenElement& open = m_open[index];
-    SXmlElement& element = m_table[open.element];
-    element.length = endStart + endLength - element.start;
-    element.tagLengths = element.StartTagLength() | (endLength << 22);
-    if (element.firstChild) m_table[element.firstChild].prevSibling = open.lastChild;
-    m_parent = element.parent;
-    m_open.PopTo(index);
+XML_HOT void CXmlTreeBuilder::StoreHot(const SHot& hot) {
+    m_open.PopTo(hot.openCount);
+    m_next = hot.next;
+    m_parent = hot.parent;
+    m_lastTopLevel = hot.lastTopLevel;
 }
 
 // A start tag without lead bytes in its name or values, that fits the records and needs no
 // growth. Anything else returns null and goes through the node scanner.
-XML_HOT const unsigned char* CXmlTreeBuilder::TryStartTag(const unsigned char* s) {
+XML_HOT const unsigned char* CXmlTreeBuilder::TryStartTag(SHot& hot, const unsigned char* s) const {
     const unsigned char* p = s + 1;
     while (!(m_class[*p] & xmlclass::kStartNameStop)) ++p;
     if (m_class[*p] & (xmlclass::kLead | xmlclass::kQuote | xmlclass::kZero)) return nullptr;
@@ -72,28 +103,32 @@ XML_HOT const unsigned char* CXmlTreeBuilder::TryStartTag(const unsigned char* s
     }
     const uint32_t length = static_cast<uint32_t>(p + 1 - s);
     const bool empty = p[-1] == '/';
-    if (length > SXmlElement::kXmlMaxStartTagLength || m_open.Count() > SXmlElement::kXmlMaxDepth ||
-        m_next >= m_table.Capacity() || (!empty && !m_open.HasRoom()))
+    // The stack limit also keeps the depth within its 16 bits.
+    if (length > SXmlElement::kXmlMaxStartTagLength || hot.next >= hot.capacity || hot.openCount >= hot.openLimit)
         return nullptr;
-    Append(Offset(s), length, nameLength, empty);
+    hot.Append(Offset(s), length, nameLength, empty);
     return p + 1;
 }
 
-// An end tag without lead bytes that closes the innermost open element.
-XML_HOT const unsigned char* CXmlTreeBuilder::TryEndTag(const unsigned char* s) {
-    const uint32_t count = m_open.Count();
-    if (!count) return nullptr;
-    const unsigned char* p = s + 2;
-    while (!(m_class[*p] & xmlclass::kEndNameStop)) ++p;
-    const uint32_t nameLength = static_cast<uint32_t>(p - s - 2);
+// An end tag without lead bytes that closes the innermost open element: its name must be the
+// innermost element's name followed by a byte that ends names.
+XML_HOT const unsigned char* CXmlTreeBuilder::TryEndTag(SHot& hot, const unsigned char* s) const {
+    if (!hot.openCount) return nullptr;
+    const SXmlOpenElement& top = hot.open[hot.openCount - 1];
+    SXmlElement& element = hot.Record(top.element);
+    // The name must lie within the text before its bytes are compared or the byte after it read.
+    if (Offset(s) + 2 + uint64_t(top.nameLength) > m_length ||
+        !xmlsearch::SameName(m_text + element.start + 1, reinterpret_cast<const char*>(s + 2), top.nameLength))
+        return nullptr;
+    const unsigned char* p = s + 2 + top.nameLength;
+    // Lead bytes carry none of these bits.
+    constexpr uint8_t kNameEnd = xmlclass::kSpace | xmlclass::kSlash | xmlclass::kGreater | xmlclass::kZero;
+    if (!(m_class[*p] & kNameEnd)) return nullptr;
     while (!(m_class[*p] & xmlclass::kCloseStop)) ++p;
     if (*p != '>') return nullptr;
     const uint32_t length = static_cast<uint32_t>(p + 1 - s);
-    const SXmlOpenElement& top = m_open[count - 1];
-    if (length > SXmlElement::kXmlMaxEndTagLength || top.nameLength != nameLength ||
-        !xmlsearch::SameName(m_text + m_table[top.element].start + 1, reinterpret_cast<const char*>(s + 2), nameLength))
-        return nullptr;
-    Close(count - 1, Offset(s), length);
+    if (length > SXmlElement::kXmlMaxEndTagLength) return nullptr;
+    hot.Close(hot.openCount - 1, Offset(s), length);
     return p + 1;
 }
 
@@ -101,6 +136,7 @@ void CXmlTreeBuilder::Build() {
     const unsigned char* const text = reinterpret_cast<const unsigned char*>(m_text);
     const unsigned char* p = text;
     SXmlNode node;
+    SHot hot = LoadHot();
     for (;;) {
         // Text and whitespace are passed over whole: only markup shapes the tree.
         if (*p != '<') {
@@ -108,25 +144,29 @@ void CXmlTreeBuilder::Build() {
             if (!*p) break;
         }
         if (m_class[p[1]] & xmlclass::kNameStart) {
-            if (const unsigned char* end = TryStartTag(p)) {
+            if (const unsigned char* end = TryStartTag(hot, p)) {
                 p = end;
                 continue;
             }
         } else if (p[1] == '/') {
-            if (const unsigned char* end = TryEndTag(p)) {
+            if (const unsigned char* end = TryEndTag(hot, p)) {
                 p = end;
                 continue;
             }
         }
+        StoreHot(hot);
         p = text + m_scanner.Scan(Offset(p), node);
-        if (node.kind == kXmlStartTag) {
-            if (!OnStartTag(node)) break;
-        } else if (node.kind == kXmlEndTag) {
+        bool goOn = true;
+        if (node.kind == kXmlStartTag)
+            goOn = OnStartTag(node);
+        else if (node.kind == kXmlEndTag)
             OnEndTag(node);
-        } else if (node.kind == kXmlProblem) {
+        else if (node.kind == kXmlProblem)
             OnProblem(node.problem);
-        }
+        hot = LoadHot();
+        if (!goOn) break;
     }
+    StoreHot(hot);
     if (m_open.Count()) Unend(0, nullptr);
     if (const uint32_t first = m_table[0].firstChild) m_table[first].prevSibling = m_lastTopLevel;
 }
@@ -150,7 +190,9 @@ bool CXmlTreeBuilder::OnStartTag(const SXmlNode& node) {
         OnOutOfMemory("node stack", node.start);
         return false;
     }
-    Append(node.start, node.length, node.nameLength, (node.flags & kXmlEmptyElement) != 0);
+    SHot hot = LoadHot();
+    hot.Append(node.start, node.length, node.nameLength, (node.flags & kXmlEmptyElement) != 0);
+    StoreHot(hot);
     return true;
 }
 
@@ -172,7 +214,9 @@ void CXmlTreeBuilder::OnEndTag(const SXmlNode& node) {
     for (uint32_t i = m_open.Count(); i-- > 0;) {
         if (!Matches(m_open[i], name, node.nameLength)) continue;
         if (i + 1 < m_open.Count()) Unend(i + 1, &node);
-        Close(i, node.start, node.length);
+        SHot hot = LoadHot();
+        hot.Close(i, node.start, node.length);
+        StoreHot(hot);
         return;
     }
     OnProblem(m_problem.empty() ? "No start tag for end tag '" + Text(node.nameStart, node.nameLength) +

@@ -63,6 +63,7 @@ const SLoadCase kDocuments[] = {
     {"<r><![CDATA[ x", false, "CDATA Section at offset 3 unterminated", "r!"},
     {"<r><? x", false, "Processing instruction at offset 3 unterminated", "r!"},
     {"<r></r", false, "Element end tag at offset 3 unterminated", "r!"},
+    {"<abcdefghijklmnopqrst></a", false, "Element end tag at offset 22 unterminated", "abcdefghijklmnopqrst!"},
     {"<r><a x='>", false, "Element tag at offset 3 unterminated", "r!"},
     {"<r><", false, "tag at offset 3 unterminated", "r!"},
     {"<r><!", false, "tag at offset 3 unterminated", "r!"},

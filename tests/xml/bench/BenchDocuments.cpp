@@ -84,7 +84,17 @@ SBenchDocument MakeDeep(const std::string& key, size_t bytes, size_t depth) {
     return {key, text, elements};
 }
 
+SBenchDocument MakeBenchDocument(const std::string& key) {
+    if (key == "update") return MakeUpdateDescription();
+    if (key == "config") return MakeConfiguration();
+    if (key == "1mb") return MakeRecords(key, 1 << 20);
+    if (key == "32mb") return MakeRecords(key, 32 << 20);
+    if (key == "deep") return MakeDeep(key, 1 << 20, 5000);
+    return {key, "", 0};
+}
+
 std::vector<SBenchDocument> MakeBenchDocuments() {
-    return {MakeUpdateDescription(), MakeConfiguration(), MakeRecords("1mb", 1 << 20), MakeRecords("32mb", 32 << 20),
-            MakeDeep("deep", 1 << 20, 5000)};
+    std::vector<SBenchDocument> documents;
+    for (const char* key : {"update", "config", "1mb", "32mb", "deep"}) documents.push_back(MakeBenchDocument(key));
+    return documents;
 }

@@ -19,4 +19,7 @@ SBenchDocument MakeRecords(const std::string& key, size_t bytes);
 // Chains of elements nested `depth` deep, `bytes` long or a little more.
 SBenchDocument MakeDeep(const std::string& key, size_t bytes, size_t depth);
 
+// The documents of the benchmark: "update", "config", "1mb", "32mb" and "deep" (1 MB, 5,000 deep).
 std::vector<SBenchDocument> MakeBenchDocuments();
+// One of them by key; an empty text for an unknown key.
+SBenchDocument MakeBenchDocument(const std::string& key);

@@ -111,23 +111,24 @@ extern "C" __attribute__((noinline)) void bench_measured_load(IBenchParser* pars
 
 int main(int argc, char** argv) {
     FixMalloc();
+    if (argc == 4) {
+        const std::string mode = argv[1];
+        auto parser = MakeBenchParser(argv[2]);
+        const SBenchDocument d = MakeBenchDocument(argv[3]);
+        if (!parser || d.text.empty()) return 2;
+        if (mode == "once") {
+            parser->Load(d.text);
+            bench_measured_load(parser.get(), &d.text);
+            std::printf("%zu\n", d.text.size());
+            return 0;
+        }
+        if (mode == "speed") {
+            Print(std::string(argv[2]) + "." + argv[3], d.text.size() / SecondsPerRun([&] { parser->Load(d.text); }) / 1e6, "MB/s");
+            return 0;
+        }
+        return 2;
+    }
     const std::vector<SBenchDocument> documents = MakeBenchDocuments();
-    if (argc == 4 && std::string(argv[1]) == "once") {
-        auto parser = MakeBenchParser(argv[2]);
-        const SBenchDocument* d = Find(documents, argv[3]);
-        if (!parser || !d) return 2;
-        parser->Load(d->text);
-        bench_measured_load(parser.get(), &d->text);
-        std::printf("%zu\n", d->text.size());
-        return 0;
-    }
-    if (argc == 4 && std::string(argv[1]) == "speed") {
-        auto parser = MakeBenchParser(argv[2]);
-        const SBenchDocument* d = Find(documents, argv[3]);
-        if (!parser || !d) return 2;
-        Print(std::string(argv[2]) + "." + argv[3], d->text.size() / SecondsPerRun([&] { parser->Load(d->text); }) / 1e6, "MB/s");
-        return 0;
-    }
     for (const SBenchDocument& d : documents) Print("xml.document_" + d.key + ".bytes", double(d.text.size()), "bytes", 0);
     Throughput(documents);
     UpdateUse(*Find(documents, "update"));
