@@ -53,11 +53,14 @@ hostname "$host_name"
 printf '127.0.0.1\tlocalhost %s %s\n' "$host_name" "$server_names" > "$run/hosts"
 cp "$run/hosts" "$run/hosts.base"
 mount --bind "$run/hosts" /etc/hosts
-# A private /tmp keeps the X and wineserver sockets of this sandbox apart from every other one.
-mount -t tmpfs tmpfs /tmp
+# Private socket folders keep this sandbox's X server and wineserver apart from every other
+# one; the rest of /tmp stays as it is (the project may live there).
+mkdir -p /tmp/.X11-unix "/tmp/.wine-$(id -u)"
+mount -t tmpfs -o mode=1777 tmpfs /tmp/.X11-unix
+mount -t tmpfs -o mode=0700 tmpfs "/tmp/.wine-$(id -u)"
 export ZELVO_HOSTS=$run/hosts ZELVO_HOSTS_BASE=$run/hosts.base ZELVO_SANDBOX_RUN=$run ZELVO_ROOT=$root
 
-Xvfb :99 -screen 0 1024x768x24 -nolisten tcp -noreset >"$run/xvfb.log" 2>&1 &
+Xvfb :99 -screen 0 1024x768x24 -nolisten tcp -noreset -nolock >"$run/xvfb.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 200); do [ -S /tmp/.X11-unix/X99 ] && break; sleep 0.05; done
 export DISPLAY=:99
