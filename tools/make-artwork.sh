@@ -31,7 +31,7 @@ icon traylost '#b23a2a' cross
 w=528; h=396
 convert -size ${w}x${h} xc:'#ff00ff' \
   \( -size ${w}x${h} gradient:'#2a8fd8-#0d3a66' \) \
-  \( -size ${w}x${h} xc:black -fill white -draw "roundrectangle 0,0 $((w-1)),$((h-1)) 48,48" \) \
+  \( -size ${w}x${h} xc:black +antialias -fill white -draw "roundrectangle 0,0 $((w-1)),$((h-1)) 48,48" \) \
   -compose over -composite \
   -fill '#ffffff' -font DejaVu-Sans-Bold -pointsize 54 -gravity center -annotate +0-40 'Zelvo Phone' \
   -fill '#cfe6fa' -font DejaVu-Sans -pointsize 20 -annotate +0+20 'Internet telephone' \
