@@ -8,7 +8,8 @@
 
 class CXmlNodeScanner {
 public:
-    // `text` must end with a zero byte, which is where every scan stops.
+    // `text` must end with a zero byte, which is where every scan stops. Reads never go beyond
+    // it here; the document's buffer also carries the padding XmlByteSearch.h needs.
     CXmlNodeScanner(const char* text, const CXmlCharClasses& classes)
         : m_text(reinterpret_cast<const unsigned char*>(text)), m_class(classes) {}
 

@@ -30,8 +30,7 @@ public:
         m_capacity = static_cast<uint32_t>(capacity);
         return true;
     }
-    // Only after MakeRoom succeeded.
-    void Push(uint32_t element, uint32_t nameLength) { m_items[m_count++] = {element, nameLength, 0}; }
+    // Entries are written in place through Items() (after MakeRoom); this sets how many are in use.
     void PopTo(uint32_t count) { m_count = count; }
     void Clear() { m_count = 0; }
 
