@@ -33,24 +33,31 @@ struct CXmlTreeBuilder::SHot {
 
     XML_HOT void Append(uint32_t start, uint32_t length, uint32_t nameLength, bool empty) {
         const uint32_t e = next++;
-        const uint32_t last = openCount ? open[openCount - 1].lastChild : lastTopLevel;
+        uint32_t last;
+        if (openCount) {
+            SXmlOpenElement& top = open[openCount - 1];
+            last = top.lastChild;
+            top.lastChild = e;
+        } else {
+            last = lastTopLevel;
+            lastTopLevel = e;
+        }
         SXmlElement& element = Record(e);
         element.start = start;
         element.length = length;
         element.tagLengths = length;
-        element.flags = openCount | (last ? 0 : kXmlFirstChild);
         element.parent = parent;
         element.firstChild = 0;
         element.nextSibling = 0;
-        element.prevSibling = last ? last : e;
-        if (last)
+        if (last) {
+            element.flags = openCount;
+            element.prevSibling = last;
             Record(last).nextSibling = e;
-        else
+        } else {
+            element.flags = openCount | kXmlFirstChild;
+            element.prevSibling = e;
             Record(parent).firstChild = e;
-        if (openCount)
-            open[openCount - 1].lastChild = e;
-        else
-            lastTopLevel = e;
+        }
         if (!empty) {
             open[openCount++] = {e, nameLength, 0};
             parent = e;
