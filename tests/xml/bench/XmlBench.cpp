@@ -95,7 +95,8 @@ void Throughput(const std::vector<SBenchDocument>& documents) {
             else if (mbps > fastest)
                 fastest = mbps, fastestName = parsers[i]->Name();
         }
-        Print("xml.load_" + d.key + ".ratio_to_fastest", ours / fastest, ("(vs " + fastestName + ")").c_str(), 2);
+        // The unit names the peer it was measured against.
+        Print("xml.load_" + d.key + ".ratio_to_fastest", ours / fastest, ("x_vs_" + fastestName).c_str(), 2);
     }
 }
 
