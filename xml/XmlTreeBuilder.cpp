@@ -11,9 +11,10 @@
 #define XML_HOT inline
 #endif
 
-CXmlTreeBuilder::CXmlTreeBuilder(const char* text, uint32_t length, const CXmlCharClasses& classes, CXmlElementTable& table,
-                                 CXmlOpenElements& open, std::string& problem)
-    : m_text(text), m_length(length), m_class(classes), m_scanner(text, classes), m_table(table), m_open(open), m_problem(problem) {
+CXmlTreeBuilder::CXmlTreeBuilder(const char* text, uint32_t length, const CXmlCharClasses& classes,
+                                 CXmlElementTable& table, CXmlOpenElements& open, std::string& problem)
+    : m_text(text), m_length(length), m_class(classes), m_scanner(text, classes), m_table(table), m_open(open),
+      m_problem(problem) {
     m_open.Clear();
 }
 
