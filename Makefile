@@ -5,6 +5,8 @@ JOBS     ?= $(shell nproc)
 NATIVE   := build/native
 WIN32    := build/win32
 SANDBOX  := tools/sandbox.sh
+# Only warnings and errors of the build are shown.
+QUIET_BUILD := -DCMAKE_RULE_MESSAGES=OFF -DCMAKE_TARGET_MESSAGES=OFF
 
 .PHONY: all deps native win32 test test-native test-win32 demo bench fuzz clean
 
@@ -14,12 +16,12 @@ deps:
 	@tools/install-deps.sh base
 
 native: deps
-	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(QUIET_BUILD) >/dev/null
 	@cmake --build $(NATIVE) -j $(JOBS) -- --no-print-directory -s
 
 win32: deps
 	@cmake -S . -B $(WIN32) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-i686.cmake \
-	       -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	       -DCMAKE_BUILD_TYPE=RelWithDebInfo $(QUIET_BUILD) >/dev/null
 	@cmake --build $(WIN32) -j $(JOBS) -- --no-print-directory -s
 
 test: test-native test-win32
