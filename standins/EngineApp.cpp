@@ -74,7 +74,7 @@ LRESULT CEngineApp::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         OnTimer(wParam);
         return 0;
     case kSocketMessage:
-        m_socket.OnReadable();
+        for (const std::string& text : m_socket.OnReadable()) ShowMessageFromShell(text);
         return 0;
     }
     return CStandinWnd::WindowProc(msg, wParam, lParam);
@@ -85,6 +85,7 @@ LRESULT CEngineApp::OnCopyData(const COPYDATASTRUCT& data) {
     HWND frame = m_frame.Hwnd();
     switch (data.dwData) {
     case kEngineSend:
+        if (bytes.rfind("ORVANE_MESSAGE_INCOMING:", 0) == 0) m_frame.ShowStatus("Incoming call", bytes.substr(24));
         return m_socket.SendToShell(bytes);
     case kEngineCloseFrame:
         if (!frame) return FALSE;
@@ -203,6 +204,13 @@ LRESULT CEngineApp::CMarkerWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lPara
     if (msg == WM_NCCREATE && m_createdRecord) AppendLogRecord(kEvents, m_createdRecord);
     if (msg == WM_DESTROY && m_closedRecord) AppendLogRecord(kEvents, m_closedRecord);
     return CStandinWnd::WindowProc(msg, wParam, lParam);
+}
+
+// The display follows the call as the shell reports it, so a demo shows what happened.
+void CEngineApp::ShowMessageFromShell(const std::string& text) {
+    if (text == "ORVANE_ANSWER_END") m_frame.ShowStatus("In call", "Answered on the handset");
+    else if (text == "ORVANE_HANGUP_END") m_frame.ShowStatus("Ready", "Call ended on the handset");
+    else m_frame.ShowStatus("Ready", text);
 }
 
 }  // namespace standin

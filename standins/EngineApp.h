@@ -43,6 +43,7 @@ private:
     };
 
     LRESULT OnCopyData(const COPYDATASTRUCT& data);
+    void ShowMessageFromShell(const std::string& text);
     void OnTimer(UINT_PTR id);
     void CreateFrame();
     void CreateServer();

@@ -1,5 +1,6 @@
 #include "EngineSocket.h"
 
+#include <cstring>
 #include <vector>
 
 #include "StandinLog.h"
@@ -34,8 +35,9 @@ int CEngineSocket::Open(HWND notifyWindow, UINT message) {
     return 0;
 }
 
-void CEngineSocket::OnReadable() {
-    if (!m_socket) return;
+std::vector<std::string> CEngineSocket::OnReadable() {
+    std::vector<std::string> texts;
+    if (!m_socket) return texts;
     std::vector<char> buffer(65536);
     for (;;) {
         sockaddr_in from = {};
@@ -46,12 +48,13 @@ void CEngineSocket::OnReadable() {
             // A send to a closed 7072 comes back as WSAECONNRESET on the next read; what is
             // queued behind it is still to be read.
             if (::WSAGetLastError() == WSAECONNRESET) continue;
-            return;  // WSAEWOULDBLOCK: nothing more waiting
+            return texts;  // WSAEWOULDBLOCK: nothing more waiting
         }
         std::string text = "len=" + std::to_string(n) + " from=" + ::inet_ntoa(from.sin_addr) +
                            ":" + std::to_string(ntohs(from.sin_port)) +
                            " hex=" + HexBytes(std::string_view(buffer.data(), n));
         AppendLogRecord("engine-received.log", text);
+        texts.emplace_back(buffer.data(), ::strnlen(buffer.data(), static_cast<size_t>(n)));
     }
 }
 

@@ -50,7 +50,7 @@ void DrawLabel(HDC dc, const char* text, RECT r, HFONT font, COLORREF ink, UINT 
     ::DrawTextA(dc, text, -1, &r, format | DT_SINGLELINE | DT_NOPREFIX);
 }
 
-void DrawDisplay(HDC dc) {
+void DrawDisplay(HDC dc, const std::string& state, const std::string& detail) {
     FillRoundRect(dc, kDisplayRect, 14, kDisplay, RGB(120, 140, 128));
     CGdiHandle<HFONT> title = MakeFont(30, FW_BOLD), body = MakeFont(15, FW_NORMAL),
                       small = MakeFont(12, FW_NORMAL);
@@ -67,9 +67,8 @@ void DrawDisplay(HDC dc) {
     ::FillRect(dc, &rule, ink.Get());
 
     DrawLabel(dc, "Zelvo Phone", {6, 170, 494, 210}, title.Get(), kDisplayInk, DT_CENTER | DT_VCENTER);
-    DrawLabel(dc, "Ready", {6, 214, 494, 236}, body.Get(), kDisplayInk, DT_CENTER | DT_VCENTER);
-    DrawLabel(dc, "Enter a number and press Call", {6, 350, 494, 370}, small.Get(), kDisplayInk,
-              DT_CENTER | DT_VCENTER);
+    DrawLabel(dc, state.c_str(), {6, 214, 494, 236}, body.Get(), kDisplayInk, DT_CENTER | DT_VCENTER);
+    DrawLabel(dc, detail.c_str(), {6, 350, 494, 370}, small.Get(), kDisplayInk, DT_CENTER | DT_VCENTER);
 }
 
 void DrawKeypad(HDC dc) {
@@ -171,8 +170,14 @@ void CPhoneFrameWnd::Draw(HDC dc) {
     CGdiHandle<HFONT> brand = MakeFont(11, FW_BOLD);
     DrawLabel(dc, "ZELVO", {28, 4, 160, 24}, brand.Get(), kKeyLetters, DT_LEFT | DT_VCENTER);
 
-    DrawDisplay(dc);
+    DrawDisplay(dc, m_state, m_detail);
     DrawKeypad(dc);
+}
+
+void CPhoneFrameWnd::ShowStatus(const std::string& state, const std::string& detail) {
+    m_state = state;
+    m_detail = detail;
+    if (Hwnd()) ::InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
 }  // namespace standin

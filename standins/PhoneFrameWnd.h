@@ -1,6 +1,8 @@
 #pragma once
 // The stand-in engine's frame: a top-level window of the engine's class, drawn as a soft-phone
 // (dark rounded body, a display where the docked panels go, a keypad below it).
+#include <string>
+
 #include "StandinWnd.h"
 
 namespace standin {
@@ -12,6 +14,8 @@ public:
     static const int kHeight = 664;
 
     bool Create(HINSTANCE instance);
+    // What the display shows: the call state and one line under it.
+    void ShowStatus(const std::string& state, const std::string& detail);
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -19,6 +23,9 @@ protected:
 private:
     void OnPaint();
     void Draw(HDC dc);
+
+    std::string m_state = "Ready";
+    std::string m_detail = "Enter a number and press Call";
 };
 
 }  // namespace standin
